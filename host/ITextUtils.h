@@ -1,0 +1,20 @@
+// ITextUtils (utility interface 0x28A): story creation and text helpers.
+#pragma once
+
+#include "host/IPMUnknown.h"
+#include "host/Types.h"
+
+class IDataBase;
+
+class ITextUtils : public IPMUnknown {
+ public:
+  enum : uint32 { kDefaultIID = 0x28A };
+  // Story kinds of CreateStory.
+  enum StoryKind : int32 { kHiddenStory = 0, kListedStory = 1 };
+
+  // Makes a new, empty story (its text is the one final paragraph end) in
+  // the database and returns its UID, or kInvalidUID. A listed story joins
+  // the document's story list; a hidden one (for previews and scratch work)
+  // does not.
+  virtual UID CreateStory(IDataBase* db, int32 storyKind) const = 0;
+};
