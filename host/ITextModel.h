@@ -20,6 +20,9 @@ class ITextModel : public IPMUnknown {
   // Inserts directly, outside any command (for short-lived helper text such
   // as placeholders). Fails for a position outside [0, TotalLength() - 1].
   virtual ErrorCode Insert(TextIndex position, const WideString& text) = 0;
+  // Deletes directly, outside any command; the range must end before the
+  // final paragraph end.
+  virtual ErrorCode Delete(TextIndex position, int32 length) = 0;
   // An attribute strand of the story (class 0x235 characters, 0x236
   // paragraphs) as the interface asked for, with a reference; null otherwise.
   virtual IPMUnknown* QueryStrand(ClassID strandClass, PMIID interfaceID) const = 0;
@@ -33,9 +36,11 @@ class IAttributeStrand : public IPMUnknown {
  public:
   enum : uint32 { kDefaultIID = 0x20A };
 
-  // The local overrides in force at position, as a new list the caller owns,
-  // and in count the number of characters from position to the end of the
-  // run (or paragraph). Null for a position outside the text.
+  // The local overrides at position, as a new list the caller owns, and in
+  // count the number of characters from position to the end of the run (or
+  // paragraph). Null for a position outside the text. At the story's last
+  // position (its final paragraph end) the character strand answers for the
+  // insertion point there: what the next text inserted at the end takes.
   virtual std::unique_ptr<AttributeBossList> GetLocalOverrides(TextIndex position, int32* count,
                                                                int32 flags = 0) const = 0;
   // The style in force at position (kInvalidUID outside the text).

@@ -35,6 +35,13 @@ class TextModelImpl : public CPMUnknown<ITextModel> {
     text_.Insert(position, text.View());
     return kSuccess;
   }
+  ErrorCode Delete(TextIndex position, int32 length) override {
+    if (position < 0 || length < 0 || position >= text_.TotalLength() || length > text_.TotalLength() - 1 - position) {
+      return kFailure;
+    }
+    text_.Delete(position, length);
+    return kSuccess;
+  }
   IPMUnknown* QueryStrand(ClassID strandClass, PMIID interfaceID) const override;
   const StoryText& GetStoryText() const override { return text_; }
   StoryText& EditStoryText() override { return text_; }
@@ -62,9 +69,13 @@ class StrandImpl : public CPMUnknown<IAttributeStrand> {
   }
 
  private:
-  static const RunAttributes& Attributes(const StoryText& text, TextIndex position, int32* count) {
+  static RunAttributes Attributes(const StoryText& text, TextIndex position, int32* count) {
     if constexpr (Kind == AttributeStrand::kCharacter) {
-      // At the end of the text the insertion point tells what the next text takes.
+      // At the final paragraph end, the insertion point tells what the next text takes.
+      if (position == text.TotalLength() - 1) {
+        if (count) *count = 1;
+        return text.InsertionAttributesAt(position);
+      }
       return text.CharacterAttributesAt(position, count);
     } else {
       int32 start = 0;

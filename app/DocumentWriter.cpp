@@ -1,0 +1,143 @@
+#include "app/DocumentWriter.h"
+
+#include <fstream>
+
+#include "host/CAlert.h"
+#include "host/IStyles.h"
+#include "host/ITextModel.h"
+#include "host/TextAttributes.h"
+
+namespace {
+
+using json = nlohmann::ordered_json;
+
+std::string Utf8(std::u16string_view units) { return EncodeUTF8(units); }
+
+// The name of a style, or null for none and for a table's name-less root.
+json StyleName(IDataBase* db, UID style) {
+  InterfacePtr<IStyleInfo> info(db, style, UseDefaultIID());
+  if (!info || info->GetName().IsEmpty()) return nullptr;
+  return info->GetName().GetUTF8String();
+}
+
+json ValueJson(const AttributeValue& value) {
+  return std::visit(
+      [](const auto& v) -> json {
+        using T = std::decay_t<decltype(v)>;
+        if constexpr (std::is_same_v<T, PMString>) {
+          return v.GetUTF8String();
+        } else if constexpr (std::is_same_v<T, UID>) {
+          return v.Get();
+        } else {
+          return v;
+        }
+      },
+      value);
+}
+
+json AttributesJson(const std::vector<AttributeEntry>& entries) {
+  json out = json::object();
+  for (const auto& entry : entries) {
+    const TextAttributeClass* row = TextAttributeClasses::Find(entry.classID);
+    if (row) out[std::string(row->key)] = ValueJson(entry.value);
+  }
+  return out;
+}
+
+json StoryJson(IDataBase* db, const ImportedStory& imported) {
+  InterfacePtr<ITextModel> model(db, imported.story, UseDefaultIID());
+  json story = {{"source", imported.source}};
+  if (!model) return story;
+  const StoryText& text = model->GetStoryText();
+  story["text"] = Utf8(text.Text());
+
+  json paragraphs = json::array();
+  const auto& characterRuns = text.CharacterRuns();
+  std::size_t run = 0;
+  int32 runStart = 0;
+  int32 paragraphStart = 0;
+  for (const auto& paragraph : text.ParagraphRuns()) {
+    const int32 contentEnd = paragraphStart + paragraph.length - 1;  // without the paragraph end
+    json runs = json::array();
+    for (int32 at = paragraphStart; at < contentEnd;) {
+      while (runStart + characterRuns[run].length <= at) runStart += characterRuns[run++].length;
+      const int32 end = std::min(contentEnd, runStart + characterRuns[run].length);
+      const RunAttributes& attributes = characterRuns[run].attributes;
+      runs.push_back({{"text", Utf8(std::u16string_view(text.Text()).substr(at, end - at))},
+                      {"characterStyle", StyleName(db, attributes.style)},
+                      {"attributes", AttributesJson(attributes.overrides->Entries())}});
+      at = end;
+    }
+    paragraphs.push_back({{"paragraphStyle", StyleName(db, paragraph.attributes.style)},
+                          {"attributes", AttributesJson(paragraph.attributes.overrides->Entries())},
+                          {"runs", std::move(runs)}});
+    paragraphStart += paragraph.length;
+  }
+  story["paragraphs"] = std::move(paragraphs);
+  return story;
+}
+
+json StylesJson(const HostDocument& document, PMIID table) {
+  IDataBase* db = document.DataBase();
+  json styles = json::array();
+  InterfacePtr<IStyleTable> styleTable(document.Workspace(), table);
+  if (!styleTable) return styles;
+  for (const UID style : styleTable->GetStyles()) {
+    InterfacePtr<IStyleInfo> info(db, style, UseDefaultIID());
+    InterfacePtr<IStyleAttributes> attributes(db, style, UseDefaultIID());
+    if (!info || !attributes || info->GetName().IsEmpty()) continue;
+    styles.push_back({{"name", info->GetName().GetUTF8String()},
+                      {"basedOn", StyleName(db, info->GetBasedOn())},
+                      {"attributes", AttributesJson(attributes->GetAttributes())}});
+  }
+  return styles;
+}
+
+}  // namespace
+
+json DocumentToJson(const ImportSession& session) {
+  const HostDocument& document = session.Document();
+  json stories = json::array();
+  for (const auto& story : session.Stories()) stories.push_back(StoryJson(document.DataBase(), story));
+  json alerts = json::array();
+  for (const auto& alert : CAlert::ShownAlerts()) alerts.push_back(alert.GetUTF8String());
+  return {{"stories", std::move(stories)},
+          {"paragraphStyles", StylesJson(document, IID_IPARASTYLETABLE)},
+          {"characterStyles", StylesJson(document, IID_ICHARSTYLETABLE)},
+          {"swatches", json::array()},
+          {"alerts", std::move(alerts)}};
+}
+
+std::string DocumentToText(const ImportSession& session) {
+  std::u16string all;
+  for (const auto& story : session.Stories()) {
+    InterfacePtr<ITextModel> model(session.Document().DataBase(), story.story, UseDefaultIID());
+    if (model) all += model->GetStoryText().Text();
+  }
+  for (auto& unit : all) {
+    if (unit == u'\r') unit = u'\n';
+  }
+  return Utf8(all);
+}
+
+bool WriteDocument(const ImportSession& session, const std::string& path, std::string& message) {
+  const auto dot = path.find_last_of('.');
+  const std::string extension = dot == std::string::npos ? "" : path.substr(dot + 1);
+  std::string content;
+  if (extension == "json") {
+    content = DocumentToJson(session).dump(2, ' ', false, json::error_handler_t::replace) + "\n";
+  } else if (extension == "txt") {
+    content = DocumentToText(session);
+  } else {
+    message = "cannot write " + path + ": the output file must end in .json or .txt";
+    return false;
+  }
+  std::ofstream out(path, std::ios::binary);
+  out << content;
+  out.close();
+  if (!out) {
+    message = "cannot write " + path;
+    return false;
+  }
+  return true;
+}
