@@ -79,6 +79,7 @@ UID TextUtilsImpl::CreateStory(IDataBase* db, int32 storyKind) const {
 
 ISession* gSession = nullptr;
 IPMUnknown* gUtils = nullptr;
+IPMUnknown* gApplication = nullptr;
 
 }  // namespace
 
@@ -88,6 +89,8 @@ void RegisterDocumentClasses(ObjectModel& model) {
   model.InstallImplementation(MakeFactory<WorkspaceImpl>(kWorkspaceImpl));
   model.DefineClass(kDocBoss, kInvalidClass, {{IID_IDOCUMENT, kDocumentImpl}, {IID_ISTORYLIST, kStoryListImpl}});
   model.DefineClass(kDocWorkspaceBoss, kInvalidClass, {{IID_IWORKSPACE, kWorkspaceImpl}});
+  // The application's services are add-ins of their own subsystems.
+  model.DefineClass(kApplicationBoss, kInvalidClass, {});
 }
 
 void RegisterUtilityClasses(ObjectModel& model) {
@@ -113,6 +116,11 @@ void ISession::ActivateDocument(IDocument* document) {
 
 ISession* GetExecutionContextSession() { return gSession; }
 
+IPMUnknown* ISession::QueryApplication() const {
+  if (!gApplication) gApplication = ObjectModel::Instance().CreateBoss(kApplicationBoss);
+  return gApplication ? gApplication->QueryInterface(PMIID(IPMUnknown::kDefaultIID)) : nullptr;
+}
+
 void InitializeHost() {
   if (gSession) return;
   ObjectModel& model = ObjectModel::Instance();
@@ -121,6 +129,8 @@ void InitializeHost() {
   RegisterTextStoryClasses(model);
   RegisterTextAttributeClasses(model);
   RegisterUtilityClasses(model);
+  RegisterFontClasses(model);
+  RegisterSwatchClasses(model);
   gSession = new ISession();  // lives as long as the process
 }
 

@@ -7,6 +7,7 @@
 
 // Boss classes.
 constexpr ClassID kUtilsBoss{0x3A01};
+constexpr ClassID kApplicationBoss{0x3A05};
 constexpr ClassID kDocBoss{0x3A02};
 constexpr ClassID kDocWorkspaceBoss{0x3A03};
 constexpr ClassID kTextStoryBoss{0x3A04};

@@ -9,3 +9,5 @@ void RegisterDocumentClasses(ObjectModel& model);
 void RegisterTextStoryClasses(ObjectModel& model);
 void RegisterStyleClasses(ObjectModel& model);
 void RegisterUtilityClasses(ObjectModel& model);
+void RegisterFontClasses(ObjectModel& model);
+void RegisterSwatchClasses(ObjectModel& model);

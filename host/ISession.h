@@ -27,6 +27,9 @@ class ISession {
   void SetHasContext(bool has) { hasContext_ = has; }
   // Makes the document (and its workspace) the active context.
   void ActivateDocument(IDocument* document);
+  // The application object (class kApplicationBoss; its interfaces are the
+  // application-wide services such as the font manager), with a reference.
+  IPMUnknown* QueryApplication() const;
 
  private:
   IActiveContext context_;
