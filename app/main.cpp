@@ -71,7 +71,7 @@ int RunImport(const std::vector<std::string>& args) {
         return Usage("the output file must end in .json or .txt: " + output);
       }
     } else if (arg == "-h" || arg == "--help") {
-      std::fputs(kHelp, stderr);
+      std::fputs(kHelp, stdout);
       return kExitOk;
     } else if (arg.size() > 1 && arg[0] == '-') {
       return Usage("unknown option " + arg);

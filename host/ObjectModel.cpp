@@ -91,14 +91,13 @@ void ObjectModel::InstallImplementation(const ImplementationFactory& factory) {
 void ObjectModel::DefineClass(ClassID classID, ClassID parent, std::vector<InterfaceBinding> interfaces) {
   auto& definition = classes_[classID];
   definition.parent = parent;
-  // Add-ins made before the definition stay.
-  for (auto& binding : interfaces) definition.interfaces.push_back(binding);
+  definition.interfaces = std::move(interfaces);  // add-ins, made before or after, stay
   for (auto& [id, layout] : layouts_) retiredLayouts_.push_back(std::move(layout));
   layouts_.clear();
 }
 
 void ObjectModel::AddIn(ClassID classID, InterfaceBinding binding) {
-  classes_[classID].interfaces.push_back(binding);
+  classes_[classID].addIns.push_back(binding);
   for (auto& [id, layout] : layouts_) retiredLayouts_.push_back(std::move(layout));
   layouts_.clear();
 }
@@ -109,7 +108,9 @@ bool ObjectModel::CollectBindings(ClassID classID, std::vector<InterfaceBinding>
   const auto found = classes_.find(classID);
   if (found == classes_.end()) return false;
   if (found->second.parent != kInvalidClass && !CollectBindings(found->second.parent, out, depth + 1)) return false;
-  for (const auto& binding : found->second.interfaces) {
+  std::vector<InterfaceBinding> own = found->second.interfaces;
+  own.insert(own.end(), found->second.addIns.begin(), found->second.addIns.end());
+  for (const auto& binding : own) {
     auto same = std::find_if(out.begin(), out.end(),
                              [&](const InterfaceBinding& b) { return b.interfaceID == binding.interfaceID; });
     if (same != out.end()) {

@@ -47,7 +47,8 @@ class ObjectModel {
  public:
   static ObjectModel& Instance();
 
-  // Registration. A later registration of the same ID replaces the earlier.
+  // Registration. A later registration of the same ID replaces the earlier;
+  // a class's add-ins stay when the class is defined again.
   void InstallImplementation(const ImplementationFactory& factory);
   void DefineClass(ClassID classID, ClassID parent, std::vector<InterfaceBinding> interfaces);
   void AddIn(ClassID classID, InterfaceBinding binding);
@@ -75,6 +76,7 @@ class ObjectModel {
   struct ClassDefinition {
     ClassID parent;
     std::vector<InterfaceBinding> interfaces;
+    std::vector<InterfaceBinding> addIns;
   };
   std::unordered_map<ImplementationID, std::shared_ptr<const ImplementationFactory>> factories_;
   std::unordered_map<ClassID, ClassDefinition> classes_;
