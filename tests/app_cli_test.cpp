@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -23,17 +24,21 @@ std::string Slurp(const std::string& path) {
   return s.str();
 }
 
+// Files of this process only: tests run in parallel processes.
+std::string TempPath(const std::string& name) {
+  return testing::TempDir() + "brisko_" + std::to_string(getpid()) + "_" + name;
+}
+
 CommandRun Brisko(const std::string& args) {
-  const std::string dir = testing::TempDir();
-  const std::string out = dir + "brisko_out.txt";
-  const std::string err = dir + "brisko_err.txt";
+  const std::string out = TempPath("stdout.txt");
+  const std::string err = TempPath("stderr.txt");
   const std::string command = std::string(BRISKO_CLI) + " " + args + " >" + out + " 2>" + err;
   const int raw = std::system(command.c_str());
   return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(out), Slurp(err)};
 }
 
 std::string WriteTemp(const std::string& name, const std::string& content) {
-  const std::string path = testing::TempDir() + name;
+  const std::string path = TempPath(name);
   std::ofstream(path, std::ios::binary) << content;
   return path;
 }
@@ -71,8 +76,8 @@ TEST(BriskoCommandTest, ExitStatusTellsWhatHappened) {
 
 TEST(BriskoCommandTest, WritesTextAndJson) {
   const std::string input = WriteTemp("two.xtg", "<v1.70><e1>\r\n@Emph=<I>\r\nOne\r\n<@Emph>Two\r\n");
-  const std::string txt = testing::TempDir() + "two.txt";
-  const std::string json = testing::TempDir() + "two.json";
+  const std::string txt = TempPath("two.txt");
+  const std::string json = TempPath("two.json");
   ASSERT_EQ(Brisko("import " + input + " -o " + txt).status, 0);
   EXPECT_EQ(Slurp(txt), "One\nTwo\n\n");
   ASSERT_EQ(Brisko("import -o " + json + " " + input + " " + input).status, 0);
