@@ -125,7 +125,7 @@ class SwatchListImpl : public CPMUnknown<ISwatchList> {
     IDataBase* db = DataBase();
     for (const UID swatch : swatches_) {
       InterfacePtr<IColorSwatchInfo> info(db, swatch, UseDefaultIID());
-      if (info && !info->GetSwatchName().IsEmpty() && info->GetSwatchName().Compare(kFalse, name) == 0) {
+      if (info && !info->GetSwatchName().IsEmpty() && info->GetSwatchName().Compare(kTrue, name) == 0) {
         return UIDRef(db, swatch);
       }
     }
