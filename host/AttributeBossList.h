@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "host/AttributeValue.h"
+#include "host/CountedHandle.h"
 #include "host/InterfacePtr.h"
 
 class AttributeBossList {
@@ -45,4 +46,4 @@ class AttributeBossList {
   std::vector<std::pair<ClassID, InterfacePtr<IPMUnknown>>> entries_;
 };
 
-using SharedAttributeBossList = std::shared_ptr<AttributeBossList>;
+using SharedAttributeBossList = CountedHandle<AttributeBossList>;

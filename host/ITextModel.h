@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "host/AttributeBossList.h"
+#include "host/CountedHandle.h"
 #include "host/ICommand.h"
 #include "host/StoryText.h"
 #include "host/WideString.h"
@@ -61,7 +62,7 @@ class ITextModelCmds : public IPMUnknown {
   enum : uint32 { kDefaultIID = 0x2FE };
 
   // Inserts the text before position. No flags are defined; callers pass 0.
-  virtual ICommand* InsertCmd(TextIndex position, const std::shared_ptr<WideString>& text, int32 flags = 0) = 0;
+  virtual ICommand* InsertCmd(TextIndex position, const CountedHandle<WideString>& text, int32 flags = 0) = 0;
   virtual ICommand* DeleteCmd(TextIndex position, int32 length) = 0;
   // Sets the list's attributes as local overrides over the range.
   virtual ICommand* ApplyCmd(TextIndex position, int32 length, const SharedAttributeBossList& attributes,

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <limits>
 
-int32 MemoryReadStream::ReadBlock(uchar* buffer, int32 count) {
+int32 MemoryReadStream::ReadBlockOfMany(uchar* buffer, int32 count) {
   if (count <= 0) return 0;
   const std::size_t available = bytes_.size() - position_;
   const std::size_t n = std::min<std::size_t>(available, static_cast<std::size_t>(count));

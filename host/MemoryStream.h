@@ -14,7 +14,14 @@ class MemoryReadStream : public IPMStream {
   explicit MemoryReadStream(std::vector<uchar> bytes) : bytes_(std::move(bytes)) {}
 
   bool16 IsGood() const override { return good_ ? kTrue : kFalse; }
-  int32 ReadBlock(uchar* buffer, int32 count) override;
+  int32 ReadBlock(uchar* buffer, int32 count) override {
+    // One byte at a time is how the 8-bit character sources read.
+    if (count == 1 && position_ < bytes_.size()) {
+      *buffer = bytes_[position_++];
+      return 1;
+    }
+    return ReadBlockOfMany(buffer, count);
+  }
   bool16 ReadByte(uchar& byte) override {
     if (position_ >= bytes_.size()) return good_ = false, kFalse;
     byte = bytes_[position_++];
@@ -26,6 +33,8 @@ class MemoryReadStream : public IPMStream {
   int32 Position() const { return static_cast<int32>(position_); }
 
  private:
+  int32 ReadBlockOfMany(uchar* buffer, int32 count);
+
   std::vector<uchar> bytes_;
   std::size_t position_ = 0;
   bool good_ = true;

@@ -67,10 +67,15 @@ class ObjectModel {
     ClassID classID;
     std::vector<Slot> slots;
     std::size_t size;
+    // Memory of released bosses of this class, kept for the next one.
+    mutable std::vector<void*> keptBlocks;
+    ~Layout();
   };
 
  private:
   const Layout* LayoutOf(ClassID classID);
+  // Drops the computed layouts after a registration changed classes.
+  void RetireLayouts();
   bool CollectBindings(ClassID classID, std::vector<InterfaceBinding>& out, int depth) const;
 
   struct ClassDefinition {
@@ -83,6 +88,7 @@ class ObjectModel {
   std::unordered_map<ClassID, std::shared_ptr<const Layout>> layouts_;
   // Layouts replaced by a later registration stay alive for bosses made with them.
   std::vector<std::shared_ptr<const Layout>> retiredLayouts_;
+  const Layout* lastLayout_ = nullptr;
 };
 
 // A new object of the class, as the requested interface (null when the class

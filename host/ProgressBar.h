@@ -37,7 +37,9 @@ class BaseProgressBar {
 
  protected:
   void SetTitle(const PMString& title) { title_ = title.GetUTF8String(); }
-  void Redraw() { Draw(shownPercent_ < 0 ? 0 : shownPercent_); }
+  void Redraw() {
+    if (drawing_) Draw(shownPercent_ < 0 ? 0 : shownPercent_);
+  }
 
  private:
   int32 PercentOf(int32 position) const;

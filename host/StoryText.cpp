@@ -45,15 +45,21 @@ void StoryText::Insert(TextIndex position, std::u16string_view units) {
   assert(position >= 0 && position < TotalLength());
   if (units.empty()) return;
   const auto count = static_cast<int32>(units.size());
-  const RunAttributes attributes = InsertionAttributesAt(position);
+  if (InsertAtEndWithinLastRun(position, units)) return;
+  // What the text takes: what is pending at the position, or the attributes
+  // of the character before it. The pending value is moved out, since the
+  // insertion consumes it.
+  std::optional<RunAttributes> pending;
+  if (pending_ && pending_->position == position) pending = std::move(pending_->attributes);
   pending_.reset();
+  const RunAttributes& attributes = pending ? *pending : InForceAt(position);
 
   // Character strand: extend a neighbouring run with the same attributes, or
   // put a new run in.
   {
     const Location at = Locate(characterRuns_, TotalLength(), position);
     Run& run = characterRuns_[at.index];
-    if (run.attributes == attributes) {
+    if (&run.attributes == &attributes || run.attributes == attributes) {
       run.length += count;
     } else if (at.start == position && at.index > 0 && characterRuns_[at.index - 1].attributes == attributes) {
       characterRuns_[at.index - 1].length += count;
@@ -97,7 +103,31 @@ void StoryText::Insert(TextIndex position, std::u16string_view units) {
     }
   }
 
-  text_.insert(static_cast<std::size_t>(position), units);
+  if (position == TotalLength() - 1) {
+    // At the end (where an import inserts everything): put the text before
+    // the final paragraph end without moving anything else.
+    text_.pop_back();
+    text_.append(units);
+    text_.push_back(kParagraphEnd);
+  } else {
+    text_.insert(static_cast<std::size_t>(position), units);
+  }
+}
+
+bool StoryText::InsertAtEndWithinLastRun(TextIndex position, std::u16string_view units) {
+  // The common case of an import: text without paragraph ends, at the end,
+  // with nothing pending, where the character before the final paragraph end
+  // shares its run (or there is none). The text joins the last run and the
+  // last paragraph.
+  if (pending_ || position != TotalLength() - 1 || (position > 0 && characterRuns_.back().length < 2)) return false;
+  if (units.find(kParagraphEnd) != std::u16string_view::npos) return false;
+  const auto count = static_cast<int32>(units.size());
+  characterRuns_.back().length += count;
+  paragraphRuns_.back().length += count;
+  text_.pop_back();
+  text_.append(units);
+  text_.push_back(kParagraphEnd);
+  return true;
 }
 
 std::size_t StoryText::SplitCharacterRunAt(TextIndex position) {

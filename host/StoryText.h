@@ -76,6 +76,7 @@ class StoryText {
   std::size_t SplitCharacterRunAt(TextIndex position);
   void MergeCharacterRuns(std::size_t first, std::size_t last);
   const RunAttributes& InForceAt(TextIndex position) const;
+  bool InsertAtEndWithinLastRun(TextIndex position, std::u16string_view units);
 
   std::u16string text_;
   std::vector<Run> characterRuns_;

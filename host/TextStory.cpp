@@ -107,8 +107,8 @@ IPMUnknown* TextModelImpl::QueryStrand(ClassID strandClass, PMIID interfaceID) c
 class TextRangeCmd : public Command {
  public:
   using Command::Command;
-  void SetRange(ITextModel* model, TextIndex position, int32 length) {
-    model_.reset(AddRefed(model));
+  void SetRange(InterfacePtr<ITextModel> model, TextIndex position, int32 length) {
+    model_ = std::move(model);
     position_ = position;
     length_ = length;
   }
@@ -131,7 +131,7 @@ class TextRangeCmd : public Command {
 class InsertTextCmd : public TextRangeCmd {
  public:
   using TextRangeCmd::TextRangeCmd;
-  void SetText(std::shared_ptr<WideString> text) { text_ = std::move(text); }
+  void SetText(CountedHandle<WideString> text) { text_ = std::move(text); }
 
  protected:
   void Do() override {
@@ -142,7 +142,7 @@ class InsertTextCmd : public TextRangeCmd {
   PMString* CreateName() override { return new PMString("Insert Text"); }
 
  private:
-  std::shared_ptr<WideString> text_;
+  CountedHandle<WideString> text_;
 };
 
 class DeleteTextCmd : public TextRangeCmd {
@@ -289,7 +289,7 @@ class TextModelCmdsImpl : public CPMUnknown<ITextModelCmds> {
  public:
   using CPMUnknown::CPMUnknown;
 
-  ICommand* InsertCmd(TextIndex position, const std::shared_ptr<WideString>& text, int32) override {
+  ICommand* InsertCmd(TextIndex position, const CountedHandle<WideString>& text, int32) override {
     auto* cmd = Make<InsertTextCmd>(kInsertTextCmdBoss, position, 0);
     if (cmd) cmd->SetText(text);
     return cmd;
@@ -320,8 +320,7 @@ class TextModelCmdsImpl : public CPMUnknown<ITextModelCmds> {
   Cmd* Make(ClassID commandClass, TextIndex position, int32 length) {
     auto* command = static_cast<Cmd*>(static_cast<Command*>(CmdUtils::CreateCommand(commandClass)));
     if (!command) return nullptr;
-    InterfacePtr<ITextModel> model(this, UseDefaultIID());
-    command->SetRange(model.get(), position, length);
+    command->SetRange(InterfacePtr<ITextModel>(this, UseDefaultIID()), position, length);
     return command;
   }
 };

@@ -23,11 +23,11 @@ class HighByteTable {
   // translator's conversion when there is none. Called once per input byte,
   // so the table hit stays inline.
   UTF16TextChar Decode(uchar byte) const {
-    if (byte >= 0x80) {
-      const UTF16TextChar unit = units_[byte - 0x80];
-      if (unit != kNoEntry) return unit;
-    }
-    return Translate(byte);
+    // The host translator gives ASCII bytes as they are; saying so here
+    // keeps the common case free of a call.
+    if (byte < 0x80) return byte;
+    const UTF16TextChar unit = units_[byte - 0x80];
+    return unit != kNoEntry ? unit : Translate(byte);
   }
 
  private:

@@ -264,8 +264,12 @@ TextScanner::ConstructResult TextScanner::HandleConstruct(int32 at) {
 }
 
 void TextScanner::InsertCharacter(UTF16TextChar ch) {
-  oneChar.SetChar(0, ch);
-  const SharedText text = std::make_shared<WideString>(oneChar);
-  InterfacePtr<ICommand> insert(scan.textCmds->InsertCmd(scan.textModel->TotalLength() - 1, text, 0));
+  // Each insertion hands the command a shared copy of the one-character
+  // text. Once the command is gone the scanner holds the only reference
+  // again, and that copy is reused for the next character rather than
+  // allocated anew.
+  if (!oneCharText || oneCharText.use_count() > 1) oneCharText = MakeCounted<WideString>(std::u16string(1, u' '));
+  oneCharText->SetChar(0, ch);
+  InterfacePtr<ICommand> insert(scan.textCmds->InsertCmd(scan.textModel->TotalLength() - 1, oneCharText, 0));
   if (insert) (void)CmdUtils::ProcessCommand(insert.get());
 }

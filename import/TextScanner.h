@@ -133,8 +133,8 @@ class TextScanner {
   // a failed search visited keeps the main loop linear.
   std::vector<bool> constructSearchFails;
   std::vector<int32> searchScratch;
-  // The one-character text that every insertion copies.
-  WideString oneChar{std::u16string(1, u' ')};
+  // The one-character text that insertions of running text hand the host.
+  SharedText oneCharText;
 
   friend class TextScannerTestAccess;
 };

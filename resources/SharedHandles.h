@@ -9,6 +9,6 @@
 #include "host/WideString.h"
 
 using SharedAttributeList = SharedAttributeBossList;
-using SharedText = std::shared_ptr<WideString>;
+using SharedText = CountedHandle<WideString>;
 
-inline SharedAttributeList MakeEmptyAttributeList() { return std::make_shared<AttributeBossList>(); }
+inline SharedAttributeList MakeEmptyAttributeList() { return MakeCounted<AttributeBossList>(); }

@@ -8,7 +8,7 @@
 void InsertSpecialCharacter(UTF16TextChar ch, const TagContext& context) {
   WideString text;
   text.AppendUTF32TextChar(ch);
-  const SharedText handle = std::make_shared<WideString>(text);
+  const SharedText handle = MakeCounted<WideString>(text);
   InterfacePtr<ICommand> insert(context.textCmds->InsertCmd(context.textModel->TotalLength() - 1, handle, 0));
   if (insert) (void)CmdUtils::ProcessCommand(insert.get());
 }
