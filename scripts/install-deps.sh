@@ -9,7 +9,7 @@ packages=(
   libboost-dev
   nlohmann-json3-dev
   libfontconfig-dev fontconfig
-  fonts-dejavu-core fonts-liberation2
+  fonts-dejavu-core fonts-dejavu-extra fonts-liberation2
 )
 
 missing=()
