@@ -1,8 +1,11 @@
 #include "app/DocumentWriter.h"
 
+#include <charconv>
 #include <fstream>
 
 #include "host/CAlert.h"
+#include "host/IFonts.h"
+#include "host/ISwatches.h"
 #include "host/IStyles.h"
 #include "host/ITextModel.h"
 #include "host/TextAttributes.h"
@@ -20,14 +23,46 @@ json StyleName(IDataBase* db, UID style) {
   return info->GetName().GetUTF8String();
 }
 
-json ValueJson(const AttributeValue& value) {
+// A colour component as the host was given it: a value that came from a
+// float prints as that float's shortest form (0.8, not 0.800000011920929).
+double ComponentJson(double value) {
+  const auto narrow = static_cast<float>(value);
+  if (static_cast<double>(narrow) != value) return value;
+  char text[32];
+  const auto written = std::to_chars(text, text + sizeof text, narrow);
+  double shortest = value;
+  std::from_chars(text, written.ptr, shortest);
+  return shortest;
+}
+
+// A swatch by its name, or for an unnamed one by its model and values.
+json SwatchNameJson(IDataBase* db, UID swatch) {
+  const auto description = DescribeSwatch(db, swatch);
+  if (!description) return nullptr;
+  if (!description->name.empty()) return description->name;
+  std::string text = description->model;
+  for (const double v : description->values) {
+    char number[32];
+    const auto written = std::to_chars(number, number + sizeof number, ComponentJson(v));
+    text += " " + std::string(number, written.ptr);
+  }
+  return text;
+}
+
+json FontFamilyJson(IDataBase* db, UID family) {
+  InterfacePtr<IFontFamily> font(db, family, UseDefaultIID());
+  if (!font) return nullptr;
+  return font->GetFamilyName().GetUTF8String();
+}
+
+json ValueJson(IDataBase* db, const TextAttributeClass& row, const AttributeValue& value) {
   return std::visit(
-      [](const auto& v) -> json {
+      [&](const auto& v) -> json {
         using T = std::decay_t<decltype(v)>;
         if constexpr (std::is_same_v<T, PMString>) {
           return v.GetUTF8String();
         } else if constexpr (std::is_same_v<T, UID>) {
-          return v.Get();
+          return row.key == "fontFamily" ? FontFamilyJson(db, v) : SwatchNameJson(db, v);
         } else {
           return v;
         }
@@ -35,13 +70,27 @@ json ValueJson(const AttributeValue& value) {
       value);
 }
 
-json AttributesJson(const std::vector<AttributeEntry>& entries) {
+json AttributesJson(IDataBase* db, const std::vector<AttributeEntry>& entries) {
   json out = json::object();
   for (const auto& entry : entries) {
     const TextAttributeClass* row = TextAttributeClasses::Find(entry.classID);
-    if (row) out[std::string(row->key)] = ValueJson(entry.value);
+    if (row) out[std::string(row->key)] = ValueJson(db, *row, entry.value);
   }
   return out;
+}
+
+json SwatchesJson(const HostDocument& document) {
+  json swatches = json::array();
+  InterfacePtr<ISwatchList> list(document.Workspace(), UseDefaultIID());
+  if (!list) return swatches;
+  for (const UID swatch : list->GetSwatches()) {
+    const auto description = DescribeSwatch(document.DataBase(), swatch);
+    if (!description) continue;
+    json values = json::array();
+    for (const double v : description->values) values.push_back(ComponentJson(v));
+    swatches.push_back({{"name", description->name}, {"model", description->model}, {"values", std::move(values)}});
+  }
+  return swatches;
 }
 
 json StoryJson(IDataBase* db, const ImportedStory& imported) {
@@ -65,11 +114,11 @@ json StoryJson(IDataBase* db, const ImportedStory& imported) {
       const RunAttributes& attributes = characterRuns[run].attributes;
       runs.push_back({{"text", Utf8(std::u16string_view(text.Text()).substr(at, end - at))},
                       {"characterStyle", StyleName(db, attributes.style)},
-                      {"attributes", AttributesJson(attributes.overrides->Entries())}});
+                      {"attributes", AttributesJson(db, attributes.overrides->Entries())}});
       at = end;
     }
     paragraphs.push_back({{"paragraphStyle", StyleName(db, paragraph.attributes.style)},
-                          {"attributes", AttributesJson(paragraph.attributes.overrides->Entries())},
+                          {"attributes", AttributesJson(db, paragraph.attributes.overrides->Entries())},
                           {"runs", std::move(runs)}});
     paragraphStart += paragraph.length;
   }
@@ -88,7 +137,7 @@ json StylesJson(const HostDocument& document, PMIID table) {
     if (!info || !attributes || info->GetName().IsEmpty()) continue;
     styles.push_back({{"name", info->GetName().GetUTF8String()},
                       {"basedOn", StyleName(db, info->GetBasedOn())},
-                      {"attributes", AttributesJson(attributes->GetAttributes())}});
+                      {"attributes", AttributesJson(db, attributes->GetAttributes())}});
   }
   return styles;
 }
@@ -104,7 +153,7 @@ json DocumentToJson(const ImportSession& session) {
   return {{"stories", std::move(stories)},
           {"paragraphStyles", StylesJson(document, IID_IPARASTYLETABLE)},
           {"characterStyles", StylesJson(document, IID_ICHARSTYLETABLE)},
-          {"swatches", json::array()},
+          {"swatches", SwatchesJson(document)},
           {"alerts", std::move(alerts)}};
 }
 

@@ -4,6 +4,7 @@
 #include "host/CPMUnknown.h"
 #include "host/HostApplication.h"
 #include "host/HostRegistration.h"
+#include "host/IFonts.h"
 #include "host/ISession.h"
 #include "host/IStyles.h"
 #include "host/ITextModel.h"
@@ -49,6 +50,13 @@ class TextUtilsImpl : public CPMUnknown<ITextUtils> {
  public:
   using CPMUnknown::CPMUnknown;
   UID CreateStory(IDataBase* db, int32 storyKind) const override;
+  bool16 IsPlainFace(const PMString& face) const override { return Is(face, FaceKind::kPlain); }
+  bool16 IsItalicFace(const PMString& face) const override { return Is(face, FaceKind::kItalic); }
+  bool16 IsBoldFace(const PMString& face) const override { return Is(face, FaceKind::kBold); }
+  bool16 IsBoldItalicFace(const PMString& face) const override { return Is(face, FaceKind::kBoldItalic); }
+
+ private:
+  static bool16 Is(const PMString& face, FaceKind kind) { return ClassifyFaceName(face) == kind ? kTrue : kFalse; }
 };
 
 UID TextUtilsImpl::CreateStory(IDataBase* db, int32 storyKind) const {
@@ -131,6 +139,7 @@ void InitializeHost() {
   RegisterUtilityClasses(model);
   RegisterFontClasses(model);
   RegisterSwatchClasses(model);
+  RegisterTextAttributeReport(model);
   gSession = new ISession();  // lives as long as the process
 }
 

@@ -11,3 +11,4 @@ void RegisterStyleClasses(ObjectModel& model);
 void RegisterUtilityClasses(ObjectModel& model);
 void RegisterFontClasses(ObjectModel& model);
 void RegisterSwatchClasses(ObjectModel& model);
+void RegisterTextAttributeReport(ObjectModel& model);

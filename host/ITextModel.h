@@ -83,6 +83,24 @@ class ITextModelCmds : public IPMUnknown {
                                   bool16 clearOverrides, bool16 clearOtherOverrides, bool16 joinPrevious) = 0;
 };
 
+// What is in force in a story's text (interface 0x233): for each attribute
+// class, the local override, else the style's value (following its based-on
+// styles), else the document's default. At the story's last position the
+// report answers for the insertion point there, as the character strand does.
+class IPMFont;
+class ITextAttributeReport : public IPMUnknown {
+ public:
+  enum : uint32 { kDefaultIID = 0x233 };
+  // The font in force at position: its face name, the font object (with a
+  // reference for the caller; null when the machine has no such face) and
+  // the document's font family UID. False for a position outside the text.
+  virtual bool16 GetFontAt(TextIndex position, PMString* faceName, IPMFont** font, UID* family) const = 0;
+  // A new attribute object of the class holding the value in force at start
+  // (the range [start, end] is taken to be uniform); null for a class that
+  // is not a text attribute or a position outside the text.
+  virtual IPMUnknown* QueryAttributeAt(TextIndex start, TextIndex end, ClassID attributeClass) const = 0;
+};
+
 // Story options (interface 0x8C15). A story that create-story makes is
 // "being placed" until its importer declares it complete.
 class IStoryOptions : public IPMUnknown {

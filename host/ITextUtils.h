@@ -2,6 +2,7 @@
 #pragma once
 
 #include "host/IPMUnknown.h"
+#include "host/PMString.h"
 #include "host/Types.h"
 
 class IDataBase;
@@ -17,4 +18,11 @@ class ITextUtils : public IPMUnknown {
   // the document's story list; a hidden one (for previews and scratch work)
   // does not.
   virtual UID CreateStory(IDataBase* db, int32 storyKind) const = 0;
+
+  // Face-name classification (see ClassifyFaceName): whether a face name
+  // names the plain, italic, bold or bold-italic face of a family.
+  virtual bool16 IsPlainFace(const PMString& face) const = 0;
+  virtual bool16 IsItalicFace(const PMString& face) const = 0;
+  virtual bool16 IsBoldFace(const PMString& face) const = 0;
+  virtual bool16 IsBoldItalicFace(const PMString& face) const = 0;
 };

@@ -95,6 +95,16 @@ class TextScanner {
 
   // The character and paragraph attribute elements of a tag (tags/).
   void HandleFormattingElement(int32 code, const TagReader& reader, TagContext& context);
+  int32 ApplyListAtEnd(TagContext& context, ClassID strategy);
+  void ApplyToggle(TagContext& context, bool& nextOn, ClassID attributeClass, PMIID valueInterface, int32 onValue);
+  void ApplyFace(TagContext& context, bool bold);
+  void ApplyFont(TagContext& context, const WideString& name);
+  void ApplyColour(TagContext& context, const PMString& name);
+  void RevertScale(TagContext& context);
+  void RevertOverride(TagContext& context, ClassID attributeClass);
+  void ApplyCharacterStyle(TagContext& context, const WideString& name, bool rootStyle);
+  void ApplyParagraphFormats(TagContext& context, const K2Vector<PMString>& items);
+  void ApplyRule(TagContext& context, const K2Vector<PMString>& items, bool above);
 
   // Style sheets (resources/StyleSheets.cpp).
   UID LookUpStyle(StyleKind kind, const PMString& name, int32* status = nullptr);

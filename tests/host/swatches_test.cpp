@@ -252,8 +252,8 @@ TEST_F(SwatchTest, RefusedAddsMakeNothingAndLeaveTheListAlone) {
 TEST_F(SwatchTest, ColourDataMustFitItsSpace) {
   InterfacePtr<IColorUtils> colorUtils(UtilsBoss::QueryUtils<IColorUtils>());
   EXPECT_EQ(colorUtils->CreateColor(kDocBoss, 0), nullptr);
-  InterfacePtr<IColorData> color(static_cast<IColorSwatchInfo*>(colorUtils->CreateColor(kColorSwatchBoss, 0)),
-                                 UseDefaultIID());
+  InterfacePtr<IColorSwatchInfo> swatch(static_cast<IColorSwatchInfo*>(colorUtils->CreateColor(kColorSwatchBoss, 0)));
+  InterfacePtr<IColorData> color(swatch.get(), UseDefaultIID());
   ASSERT_TRUE(color);
   EXPECT_EQ(color->HasColorData(), kFalse);
   ASSERT_EQ(color->SetColorData(kLabColorSpace, {50, -20, 30}), kTrue);
