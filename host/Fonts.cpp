@@ -173,6 +173,7 @@ class PMFontImpl : public CPMUnknown<IPMFont> {
   PMString GetFullName() const override { return face_ ? face_->fullName : PMString(); }
   PMString GetPostScriptName() const override { return face_ ? face_->postScriptName : PMString(); }
   PMString GetStyleName() const override { return face_ ? face_->style : PMString(); }
+  bool16 IsMissing() const override { return face_ && face_->file.empty() ? kTrue : kFalse; }
   void SetFace(std::shared_ptr<const FaceRecord> face) { face_ = std::move(face); }
 
  private:
@@ -230,6 +231,27 @@ class FontMgrImpl : public CPMUnknown<IFontMgr> {
       if (faces[i].style == face) return QueryFont(groupIndex, static_cast<int32>(i), 0, 0.0, 0);
     }
     return nullptr;
+  }
+
+  IPMFont* QueryMissingFont(const PMString& family, const PMString& face) const override {
+    auto record = std::make_shared<FaceRecord>();
+    record->family = family;
+    record->style = face;
+    record->fullName = family;
+    record->fullName.Append(" ");
+    record->fullName.Append(face);
+    std::u16string postScript;
+    for (const char16_t c : family.Units()) {
+      if (c != u' ') postScript.push_back(c);
+    }
+    postScript.push_back(u'-');
+    for (const char16_t c : face.Units()) {
+      if (c != u' ') postScript.push_back(c);
+    }
+    record->postScriptName = PMString(postScript);
+    auto* font = CreateObject<IPMFont>(kPMFontBoss);
+    if (font) static_cast<PMFontImpl*>(font)->SetFace(std::move(record));  // no file: missing
+    return font;
   }
 
  private:

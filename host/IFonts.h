@@ -44,6 +44,8 @@ class IPMFont : public IPMUnknown {
   virtual PMString GetPostScriptName() const = 0;
   // Slot 8. The style (face) name, e.g. "Bold Oblique"; unique in its group.
   virtual PMString GetStyleName() const = 0;
+  // True for a face that the machine does not have (see QueryMissingFont).
+  virtual bool16 IsMissing() const = 0;
 };
 
 // A font family of the machine: the faces that share a family name.
@@ -86,6 +88,12 @@ class IFontMgr : public IPMUnknown {
   // The face of exactly that family and style name (case counts), with a
   // reference for the caller, or null.
   virtual IPMFont* QueryFontByName(const PMString& family, const PMString& face) const = 0;
+  // A font object for a face the machine does not have (text can name a
+  // face that its family lacks, for example after its family changed): its
+  // family and style names are the given ones, its full name is both
+  // joined by a blank and its PostScript name both without blanks joined
+  // by '-'. Text keeps such a font; it is reported as missing.
+  virtual IPMFont* QueryMissingFont(const PMString& family, const PMString& face) const = 0;
 };
 
 // One family of a document's font list. Its faces are those of the font

@@ -75,7 +75,10 @@ class TextAttributeReportImpl : public CPMUnknown<ITextAttributeReport> {
                                              UseDefaultIID());
       InterfacePtr<IPMUnknown> application(GetExecutionContextSession()->QueryApplication());
       InterfacePtr<IFontMgr> fonts(application.get(), UseDefaultIID());
-      if (familyObject && fonts && faceText) *font = fonts->QueryFontByName(familyObject->GetFamilyName(), *faceText);
+      if (familyObject && fonts && faceText) {
+        *font = fonts->QueryFontByName(familyObject->GetFamilyName(), *faceText);
+        if (!*font) *font = fonts->QueryMissingFont(familyObject->GetFamilyName(), *faceText);
+      }
     }
     return kTrue;
   }
