@@ -1,6 +1,7 @@
 // The values that text attributes carry, and the override sets that the
 // strands of a story keep for each run of text: which attribute classes are
-// set locally, and to what. Sets are immutable and shared between runs.
+// set locally, and to what. Sets are immutable; equal sets are one object,
+// shared by every run (and style) that has them.
 #pragma once
 
 #include <memory>
@@ -38,6 +39,9 @@ class OverrideSet {
   friend bool operator==(const OverrideSet&, const OverrideSet&) = default;
 
  private:
+  // The live set with these entries, or a new one.
+  static OverrideSetPtr Shared(std::vector<AttributeEntry> entries);
+
   std::vector<AttributeEntry> entries_;
 };
 

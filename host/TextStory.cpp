@@ -171,64 +171,57 @@ SplitValues SplitByStrand(const std::vector<AttributeEntry>& values) {
   }
   return split;
 }
-std::vector<ClassID> ClassesOf(const std::vector<AttributeEntry>& entries) {
-  std::vector<ClassID> classes;
-  for (const auto& e : entries) classes.push_back(e.classID);
-  return classes;
-}
 
-class ApplyTextAttrCmd : public TextRangeCmd {
+// The commands that change the local overrides of a range by an attribute
+// list: each class goes to the strand it belongs to.
+class AttributeListCmd : public TextRangeCmd {
  public:
   using TextRangeCmd::TextRangeCmd;
   void SetAttributes(SharedAttributeBossList list) { list_ = std::move(list); }
 
  protected:
-  void Do() override {
+  using OverridesChange = OverrideSetPtr (*)(const OverrideSetPtr&, const std::vector<AttributeEntry>&);
+  void ChangeOverrides(OverridesChange change) {
     if (!list_ || !RangeIsValid(true)) return Fail();
     const SplitValues values = SplitByStrand(list_->Values());
     if (!values.character.empty()) {
       Text().ChangeCharacters(position_, length_, [&](const RunAttributes& a) {
-        return RunAttributes{a.style, OverrideSet::With(a.overrides, values.character)};
+        return RunAttributes{a.style, change(a.overrides, values.character)};
       });
     }
     if (!values.paragraph.empty()) {
       Text().ChangeParagraphs(position_, length_, [&](const RunAttributes& a) {
-        return RunAttributes{a.style, OverrideSet::With(a.overrides, values.paragraph)};
+        return RunAttributes{a.style, change(a.overrides, values.paragraph)};
       });
     }
   }
-  PMString* CreateName() override { return new PMString("Apply Attributes"); }
 
  private:
   SharedAttributeBossList list_;
 };
 
-class ClearOverridesCmd : public TextRangeCmd {
+class ApplyTextAttrCmd : public AttributeListCmd {
  public:
-  using TextRangeCmd::TextRangeCmd;
-  void SetAttributes(SharedAttributeBossList list) { list_ = std::move(list); }
+  using AttributeListCmd::AttributeListCmd;
+
+ protected:
+  void Do() override { ChangeOverrides(&OverrideSet::With); }
+  PMString* CreateName() override { return new PMString("Apply Attributes"); }
+};
+
+class ClearOverridesCmd : public AttributeListCmd {
+ public:
+  using AttributeListCmd::AttributeListCmd;
 
  protected:
   void Do() override {
-    if (!list_ || !RangeIsValid(true)) return Fail();
-    const SplitValues values = SplitByStrand(list_->Values());
-    const auto characterClasses = ClassesOf(values.character);
-    const auto paragraphClasses = ClassesOf(values.paragraph);
-    if (!characterClasses.empty()) {
-      Text().ChangeCharacters(position_, length_, [&](const RunAttributes& a) {
-        return RunAttributes{a.style, OverrideSet::Without(a.overrides, characterClasses)};
-      });
-    }
-    if (!paragraphClasses.empty()) {
-      Text().ChangeParagraphs(position_, length_, [&](const RunAttributes& a) {
-        return RunAttributes{a.style, OverrideSet::Without(a.overrides, paragraphClasses)};
-      });
-    }
+    ChangeOverrides([](const OverrideSetPtr& overrides, const std::vector<AttributeEntry>& entries) {
+      std::vector<ClassID> classes;
+      for (const auto& entry : entries) classes.push_back(entry.classID);
+      return OverrideSet::Without(overrides, classes);
+    });
   }
   PMString* CreateName() override { return new PMString("Clear Overrides"); }
-
- private:
-  SharedAttributeBossList list_;
 };
 
 class ApplyTextStyleCmd : public TextRangeCmd {
