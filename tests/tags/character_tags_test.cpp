@@ -12,41 +12,16 @@
 #include "host/ISwatches.h"
 #include "host/StoryText.h"
 #include "host/TextAttributes.h"
+#include "tests/support/AttributeText.h"
 #include "tests/support/ImportFixture.h"
 
 namespace {
-
-using Overrides = std::map<std::string, std::string>;
-
-// A value as text: numbers in their shortest exact form, swatches and font
-// families by name.
-std::string ValueText(IDataBase* db, const AttributeValue& value) {
-  if (const bool* b = std::get_if<bool>(&value)) return *b ? "true" : "false";
-  if (const int32* i = std::get_if<int32>(&value)) return std::to_string(*i);
-  if (const double* d = std::get_if<double>(&value)) {
-    char buffer[64];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, *d).ptr;
-    return std::string(buffer, end);
-  }
-  if (const PMString* s = std::get_if<PMString>(&value)) return s->GetUTF8String();
-  const UID uid = std::get<UID>(value);
-  if (const auto swatch = DescribeSwatch(db, uid)) return "swatch " + (swatch->name.empty() ? "(unnamed)" : swatch->name);
-  InterfacePtr<IFontFamily> family(db, uid, UseDefaultIID());
-  if (family) return "family " + family->GetFamilyName().GetUTF8String();
-  return "uid " + std::to_string(uid.Get());
-}
 
 class CharacterTagsTest : public ImportFixture {
  protected:
   // The local character overrides of the character at position, by key.
   Overrides CharacterOverridesAt(const Result& result, TextIndex position) const {
-    Overrides out;
-    for (const auto& entry : Story(result)->CharacterAttributesAt(position).overrides->Entries()) {
-      const TextAttributeClass* row = TextAttributeClasses::Find(entry.classID);
-      out[row ? std::string(row->key) : "class " + std::to_string(entry.classID.Get())] =
-          ValueText(DataBase(), entry.value);
-    }
-    return out;
+    return OverridesByKey(DataBase(), *Story(result)->CharacterAttributesAt(position).overrides);
   }
 
   // The overrides of each character of a story's text (without its final
@@ -150,7 +125,7 @@ TEST_F(CharacterTagsTest, RevertAllRemovesEveryLocalOverride) {
   } cases[] = {
       {"<+>a<+>b<$>c", {{{"position", "1"}}, {{"position", "1"}}, {}}},
       {"<+><$>x", {{}}},
-      {"<f\"DejaVu Sans\"BUz10cCk20t10b3h50y80+>a<$>b",
+      {"<Bf\"DejaVu Sans\"Uz10cCk20t10b3h50y80+>a<$>b",
        {{{"fontFamily", "family DejaVu Sans"},
          {"fontStyle", "Bold"},
          {"underline", "1"},
@@ -239,6 +214,8 @@ TEST_F(CharacterTagsTest, BoldAndItalicExchangeTheFacesOfTheCurrentFamily) {
       // none of DejaVu Sans' faces.
       {"<f\"DejaVu Sans\">a<B>b<I>c<B>d<I>e<I>f", {"", "Bold", "Bold Oblique", "Bold", "Bold Oblique", "Oblique"}},
       {"<f\"DejaVu Sans\"I>a<I>b", {"Oblique", "Book"}},
+      // The font element keeps the face Bold, which DejaVu Sans has.
+      {"<Bf\"DejaVu Sans\">a<I>b<I>c", {"Bold", "Bold Oblique", "Oblique"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.body);
@@ -252,10 +229,32 @@ TEST_F(CharacterTagsTest, BoldAndItalicExchangeTheFacesOfTheCurrentFamily) {
   }
 }
 
+TEST_F(CharacterTagsTest, BoldInADefinitionTakesTheFaceFromTheStory) {
+  const struct {
+    const char* body;
+    const char* face;  // in force at the last character
+  } cases[] = {
+      {"@Strong=<B>\r\n<@Strong>x", "Bold"},
+      // The story's face is Bold when the definition is read: B there means
+      // the plain face.
+      {"<B>a\r\n@Strong2=<B>\r\n<@Strong2>x", "Regular"},
+      // The face that the style gives counts for the next B.
+      {"@Strong3=<B>\r\n<@Strong3>a<B>x", "Regular"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.body);
+    const Result result = ImportBody(c.body);
+    InterfacePtr<ITextAttributeReport> report(result.story, UseDefaultIID());
+    ASSERT_TRUE(report);
+    PMString face;
+    ASSERT_TRUE(report->GetFontAt(Story(result)->TotalLength() - 2, &face, nullptr, nullptr));
+    EXPECT_EQ(face.GetUTF8String(), c.face);
+  }
+}
+
 TEST_F(CharacterTagsTest, FontSetsTheFamilyAndKeepsTheFace) {
   const Result result = ImportBody("<B>a<f\"DejaVu Serif\">b");
-  EXPECT_EQ(CharacterOverridesAt(result, 1),
-            (Overrides{{"fontStyle", "Bold"}, {"fontFamily", "family DejaVu Serif"}}));
+  EXPECT_EQ(CharacterOverridesAt(result, 1), (Overrides{{"fontStyle", "Bold"}, {"fontFamily", "family DejaVu Serif"}}));
 }
 
 TEST_F(CharacterTagsTest, UnknownFontIsReportedOncePerImport) {
@@ -281,6 +280,14 @@ TEST_F(CharacterTagsTest, CharacterStylesApplyToTheTextThatFollows) {
   EXPECT_EQ(CharacterStyleAt(result, 4), "Body Text");
   EXPECT_EQ(StyleNames(false), (std::vector<std::string>{"", "Normal", "Emph", "Body Text"}));
   EXPECT_EQ(result.diagnostics, "");
+}
+
+TEST_F(CharacterTagsTest, NormalCharacterStyleIsMadeWhenMissing) {
+  // With a character style definition in the input the import makes no
+  // "Normal" character style of its own; <@$> makes it.
+  const Result result = ImportBody("@Emph=<I>\r\n<@$>x");
+  EXPECT_EQ(CharacterStyleAt(result, 0), "Normal");
+  EXPECT_EQ(StyleNames(false), (std::vector<std::string>{"", "Emph", "Normal"}));
 }
 
 TEST_F(CharacterTagsTest, CharacterStyleReplacesLocalOverrides) {
