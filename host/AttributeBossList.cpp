@@ -32,11 +32,6 @@ void AttributeBossList::ApplyAttributes(const AttributeBossList* other) {
 
 AttributeBossList* AttributeBossList::Duplicate() const { return FromValues(Values()).release(); }
 
-void AttributeBossList::ClearOverride(ClassID classID) {
-  auto it = LowerBound(entries_, classID);
-  if (it != entries_.end() && it->first == classID) entries_.erase(it);
-}
-
 bool16 AttributeBossList::ContainsAttribute(ClassID classID) const {
   auto it = LowerBound(entries_, classID);
   return it != entries_.end() && it->first == classID ? kTrue : kFalse;
@@ -46,11 +41,6 @@ IPMUnknown* AttributeBossList::QueryByClassID(ClassID classID, PMIID interfaceID
   auto it = LowerBound(entries_, classID);
   if (it == entries_.end() || it->first != classID) return nullptr;
   return it->second->QueryInterface(interfaceID);
-}
-
-IPMUnknown* AttributeBossList::QueryBossAt(int32 index, PMIID interfaceID) const {
-  if (index < 0 || index >= CountBosses()) return nullptr;
-  return entries_[static_cast<std::size_t>(index)].second->QueryInterface(interfaceID);
 }
 
 std::vector<AttributeEntry> AttributeBossList::Values() const {

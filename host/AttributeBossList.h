@@ -26,15 +26,12 @@ class AttributeBossList {
   // A new list with copies of the attributes (the caller owns it).
   AttributeBossList* Duplicate() const;
   void ClearAllOverrides() { entries_.clear(); }
-  void ClearOverride(ClassID classID);
 
   bool16 ContainsAttribute(ClassID classID) const;
   // The attribute of the class, as the interface asked for, with a
   // reference for the caller; null when absent.
   IPMUnknown* QueryByClassID(ClassID classID, PMIID interfaceID) const;
   int32 CountBosses() const { return static_cast<int32>(entries_.size()); }
-  ClassID GetClassIDAt(int32 index) const { return entries_[static_cast<std::size_t>(index)].first; }
-  IPMUnknown* QueryBossAt(int32 index, PMIID interfaceID) const;
 
   // The list's values, for the text model (entries of classes that are not
   // text attributes are left out).

@@ -6,8 +6,6 @@
 namespace {
 ErrorCode gGlobalErrorCode = kSuccess;
 CmdUtils::SequenceContext* gCurrentSequence = nullptr;
-bool gJournalOn = false;
-std::vector<CommandJournalEntry> gJournal;
 }  // namespace
 
 void ErrorUtils::PMSetGlobalErrorCode(ErrorCode code, const PMString*, const PMString*, const PMString*) {
@@ -27,7 +25,6 @@ ErrorCode CmdUtils::ProcessCommand(ICommand* command) {
   if (result == kSuccess) command->DoNotify();
   command->SetCommandState(result == kSuccess ? ICommand::kDone : ICommand::kFailed);
   if (gCurrentSequence && gCurrentSequence->state_ == kSuccess) gCurrentSequence->state_ = result;
-  if (gJournalOn) gJournal.push_back({GetClass(command), result});
   gGlobalErrorCode = callersCode;
   return result;
 }
@@ -35,7 +32,3 @@ ErrorCode CmdUtils::ProcessCommand(ICommand* command) {
 CmdUtils::SequenceContext::SequenceContext(const PMString*) : outer_(gCurrentSequence) { gCurrentSequence = this; }
 
 CmdUtils::SequenceContext::~SequenceContext() { gCurrentSequence = outer_; }
-
-void CommandJournal::Enable(bool on) { gJournalOn = on; }
-const std::vector<CommandJournalEntry>& CommandJournal::Entries() { return gJournal; }
-void CommandJournal::Clear() { gJournal.clear(); }

@@ -42,15 +42,3 @@ class ErrorUtils {
   static ErrorCode PMGetGlobalErrorCode();
 };
 
-// A journal of processed commands, off unless a test or tool switches it on:
-// each entry is the command's class and the code it returned.
-struct CommandJournalEntry {
-  ClassID commandClass;
-  ErrorCode result;
-};
-class CommandJournal {
- public:
-  static void Enable(bool on);
-  static const std::vector<CommandJournalEntry>& Entries();
-  static void Clear();
-};

@@ -8,13 +8,6 @@ IPMUnknown* UIDRef::Instantiate(PMIID interfaceID) const {
   return db_ ? db_->Instantiate(uid_, interfaceID) : nullptr;
 }
 
-bool UIDList::Contains(UID uid) const {
-  for (UID u : uids_) {
-    if (u == uid) return true;
-  }
-  return false;
-}
-
 IDataBase::~IDataBase() {
   // Newest first, so an object goes before the objects it was made from.
   for (std::size_t i = objects_.size(); i-- > 1;) {

@@ -22,9 +22,7 @@ class IActiveContext {
 
 class ISession {
  public:
-  // Null when no context has been set up (a host without a session).
-  IActiveContext* GetActiveContext() { return hasContext_ ? &context_ : nullptr; }
-  void SetHasContext(bool has) { hasContext_ = has; }
+  IActiveContext* GetActiveContext() { return &context_; }
   // Makes the document (and its workspace) the active context.
   void ActivateDocument(IDocument* document);
   // The application object (class kApplicationBoss; its interfaces are the
@@ -33,7 +31,6 @@ class ISession {
 
  private:
   IActiveContext context_;
-  bool hasContext_ = true;
 };
 
 // The host's session; exists once the host is initialised.

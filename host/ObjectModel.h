@@ -52,7 +52,6 @@ class ObjectModel {
   void InstallImplementation(const ImplementationFactory& factory);
   void DefineClass(ClassID classID, ClassID parent, std::vector<InterfaceBinding> interfaces);
   void AddIn(ClassID classID, InterfaceBinding binding);
-  bool IsClassDefined(ClassID classID) const { return classes_.count(classID) != 0; }
 
   // A new boss of the class with one reference, as its IPMUnknown; null when
   // the class or one of its implementations is unknown.

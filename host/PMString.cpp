@@ -92,12 +92,8 @@ void PMString::StripWhiteSpace(StripWhich which) {
   }
 }
 
-void PMString::ToUpper() {
-  for (auto& c : units_) c = FoldASCII(c);
-}
-
 void PMString::Translate() {
-  if (!translatable_ || translated_) return;
+  if (translated_) return;
   if (const std::u16string* text = StringTables::Instance().Lookup(units_)) units_ = *text;
   translated_ = true;
 }

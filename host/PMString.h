@@ -45,12 +45,9 @@ class PMString {
   double GetAsDouble() const;
 
   void StripWhiteSpace(StripWhich which = kBoth);
-  void ToUpper();
 
-  // Translation: a translatable string is looked up as a key in the string
-  // tables of the current locale and replaced by the text found there.
-  void SetTranslatable(bool16 translatable) { translatable_ = translatable != 0; }
-  bool16 IsTranslatable() const { return translatable_ ? kTrue : kFalse; }
+  // Translation: the string is looked up as a key in the string tables of
+  // the current locale and replaced by the text found there (once).
   void Translate();
 
   const std::u16string& Units() const { return units_; }
@@ -59,7 +56,6 @@ class PMString {
 
  private:
   std::u16string units_;
-  bool translatable_ = true;
   bool translated_ = false;
 };
 

@@ -1,5 +1,6 @@
 // Style bosses, style tables and the create-style commands.
 #include <algorithm>
+#include <unordered_map>
 
 #include "host/CmdUtils.h"
 #include "host/HostRegistration.h"
@@ -20,19 +21,24 @@ class StyleTableImpl : public CPMUnknown<IStyleTable> {
   using CPMUnknown::CPMUnknown;
 
   UID FindByName(const PMString& name) const override {
-    IDataBase* db = GetUIDRef(this).GetDataBase();
-    for (UID style : styles_) {
-      InterfacePtr<IStyleInfo> info(db, style, UseDefaultIID());
-      if (info && !info->GetName().IsEmpty() && info->GetName().Compare(kTrue, name) == 0) return style;
-    }
-    return kInvalidUID;
+    if (name.IsEmpty()) return kInvalidUID;
+    const auto found = byName_.find(name.Units());
+    return found == byName_.end() ? kInvalidUID : found->second;
   }
   UID GetDefaultStyleUID() const override { return styles_.empty() ? kInvalidUID : styles_.front(); }
   const std::vector<UID>& GetStyles() const override { return styles_; }
-  void AddStyle(UID style) override { styles_.push_back(style); }
+  // The table is indexed by name as styles join it (a style's name does
+  // not change afterwards), so a lookup costs the same however many styles
+  // a document has.
+  void AddStyle(UID style) override {
+    styles_.push_back(style);
+    InterfacePtr<IStyleInfo> info(GetUIDRef(this).GetDataBase(), style, UseDefaultIID());
+    if (info && !info->GetName().IsEmpty()) byName_.emplace(info->GetName().Units(), style);
+  }
 
  private:
   std::vector<UID> styles_;
+  std::unordered_map<std::u16string, UID> byName_;
 };
 
 class StyleInfoImpl : public CPMUnknown<IStyleInfo> {
@@ -96,12 +102,15 @@ void CreateStyleCmd::Do() {
       table->FindByName(data->GetName()) != kInvalidUID) {
     return fail();
   }
+  // A document has one table of each kind, so a style of the kind in its
+  // database is a style of the table.
+  const ClassID styleClass = paragraph ? kParaStyleBoss : kCharStyleBoss;
   UID basedOn = data->GetBasedOn();
-  const auto& styles = table->GetStyles();
   if (basedOn == kInvalidUID) basedOn = table->GetDefaultStyleUID();
-  if (std::find(styles.begin(), styles.end(), basedOn) == styles.end()) return fail();
+  InterfacePtr<IStyleInfo> base(db, basedOn, UseDefaultIID());
+  if (!base || GetClass(base.get()) != styleClass) return fail();
 
-  const UID style = db->NewObject(paragraph ? kParaStyleBoss : kCharStyleBoss);
+  const UID style = db->NewObject(styleClass);
   InterfacePtr<IStyleInfo> info(db, style, UseDefaultIID());
   InterfacePtr<IStyleAttributes> styleAttributes(db, style, UseDefaultIID());
   if (!info || !styleAttributes) return fail();

@@ -1,5 +1,8 @@
 // Colours and swatches: the swatch class, the workspace's swatch list with
 // its default set, and the colour and swatch utilities.
+#include <map>
+#include <unordered_map>
+#include <unordered_set>
 #include <algorithm>
 #include <cmath>
 
@@ -122,27 +125,14 @@ class SwatchListImpl : public CPMUnknown<ISwatchList> {
   UIDRef FindSwatch(const PMString& name) override {
     EnsureDefaults();
     if (name.IsEmpty()) return UIDRef::gNull;
-    IDataBase* db = DataBase();
-    for (const UID swatch : swatches_) {
-      InterfacePtr<IColorSwatchInfo> info(db, swatch, UseDefaultIID());
-      if (info && !info->GetSwatchName().IsEmpty() && info->GetSwatchName().Compare(kTrue, name) == 0) {
-        return UIDRef(db, swatch);
-      }
-    }
-    return UIDRef::gNull;
+    const auto found = byName_.find(name.Units());
+    return found == byName_.end() ? UIDRef::gNull : UIDRef(DataBase(), found->second);
   }
 
   UIDRef FindSwatchByValues(int32 colorSpace, const std::vector<double>& values) override {
     EnsureDefaults();
-    IDataBase* db = DataBase();
-    for (const UID swatch : swatches_) {
-      InterfacePtr<IColorData> color(db, swatch, UseDefaultIID());
-      if (color && color->HasColorData() && color->GetColorSpace() == colorSpace &&
-          color->GetColorValues() == values) {
-        return UIDRef(db, swatch);
-      }
-    }
-    return UIDRef::gNull;
+    const auto found = byValues_.find({colorSpace, values});
+    return found == byValues_.end() ? UIDRef::gNull : UIDRef(DataBase(), found->second);
   }
 
   const std::vector<UID>& GetSwatches() override {
@@ -153,12 +143,12 @@ class SwatchListImpl : public CPMUnknown<ISwatchList> {
   bool16 AppendSwatch(UID swatch) override {
     EnsureDefaults();
     IDataBase* db = DataBase();
-    if (!db || std::find(swatches_.begin(), swatches_.end(), swatch) != swatches_.end()) return kFalse;
+    if (!db || members_.count(swatch.Get()) != 0) return kFalse;
     InterfacePtr<IColorSwatchInfo> info(db, swatch, UseDefaultIID());
     InterfacePtr<IColorData> color(db, swatch, UseDefaultIID());
     if (!info || !color || GetClass(info.get()) != kColorSwatchBoss || !color->HasColorData()) return kFalse;
     if (!info->GetSwatchName().IsEmpty() && FindSwatch(info->GetSwatchName()) != UIDRef::gNull) return kFalse;
-    swatches_.push_back(swatch);
+    Add(swatch, *info, *color);
     InterfacePtr<ISwatchListChanges> changes(this, UseDefaultIID());
     if (changes) changes->NoteSwatchAdded(swatch);
     return kTrue;
@@ -166,6 +156,16 @@ class SwatchListImpl : public CPMUnknown<ISwatchList> {
 
  private:
   IDataBase* DataBase() const { return GetUIDRef(this).GetDataBase(); }
+
+  // Appends the swatch and indexes it by name and by colour, so that the
+  // lookups cost the same however many swatches a document has. The first
+  // swatch of a name or colour is the one found.
+  void Add(UID swatch, const IColorSwatchInfo& info, const IColorData& color) {
+    swatches_.push_back(swatch);
+    members_.insert(swatch.Get());
+    if (!info.GetSwatchName().IsEmpty()) byName_.emplace(info.GetSwatchName().Units(), swatch);
+    if (color.HasColorData()) byValues_.emplace(std::make_pair(color.GetColorSpace(), color.GetColorValues()), swatch);
+  }
 
   // A list of a workspace outside any database has nowhere to keep swatches
   // and stays empty.
@@ -185,11 +185,14 @@ class SwatchListImpl : public CPMUnknown<ISwatchList> {
       info->SetDeletable(d.deletable ? kTrue : kFalse);
       if (d.space != kNoColorSpace) color->SetColorData(d.space, d.values);
       rendering->SetListedInPanel(kTrue);
-      swatches_.push_back(uid);
+      Add(uid, *info, *color);
     }
   }
 
   std::vector<UID> swatches_;
+  std::unordered_set<uint32> members_;
+  std::unordered_map<std::u16string, UID> byName_;
+  std::map<std::pair<int32, std::vector<double>>, UID> byValues_;
   bool defaultsMade_ = false;
 };
 

@@ -40,8 +40,6 @@ class UIDList {
   UID operator[](int32 index) const { return uids_[static_cast<std::size_t>(index)]; }
   UIDRef GetRef(int32 index) const { return UIDRef(db_, (*this)[index]); }
   void Append(UID uid) { uids_.push_back(uid); }
-  void Remove(int32 index) { uids_.erase(uids_.begin() + index); }
-  bool Contains(UID uid) const;
 
  private:
   IDataBase* db_ = nullptr;

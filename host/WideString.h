@@ -30,8 +30,6 @@ class WideString {
   // Appends one Unicode scalar value: one unit, or a surrogate pair above U+FFFF.
   void AppendUTF32TextChar(UTF32TextChar ch);
   void SetChar(int32 index, UTF16TextChar unit) { units_[static_cast<std::size_t>(index)] = unit; }
-  void Insert(int32 index, const WideString& other) { units_.insert(static_cast<std::size_t>(index), other.units_); }
-  void Erase(int32 index, int32 count) { units_.erase(static_cast<std::size_t>(index), static_cast<std::size_t>(count)); }
   void Clear() { units_.clear(); }
   void Reserve(int32 units) { units_.reserve(static_cast<std::size_t>(units)); }
 

@@ -62,13 +62,6 @@ class TextScanner {
   ConstructResult DefineColour(const WideString& name, int32 pos);
   bool ApplyParagraphStyleByName(WideString name);
 
-  // Read access for tests and tools.
-  const NameList& ExistingCharStyleNames() const { return existingCharStyleNames; }
-  const NameList& ExistingParaStyleNames() const { return existingParaStyleNames; }
-  const NameList& ExistingColourNames() const { return existingColourNames; }
-  const NameList& CreatedStyleNames() const { return createdStyleNames; }
-  const NameList& MissingFontNames() const { return missingFontNames; }
-
  private:
   // The values that live for one Scan.
   struct ScanState {
@@ -146,5 +139,4 @@ class TextScanner {
   // The one-character text that insertions of running text hand the host.
   SharedText oneCharText;
 
-  friend class TextScannerTestAccess;
 };

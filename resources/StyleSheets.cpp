@@ -181,7 +181,7 @@ TextScanner::ConstructResult TextScanner::DefineParagraphStyle(const WideString&
     WriteDiagnostic("Para style with name \"%s\" already exist. Will not change.\n", Printable(name.GetUTF8String()));
   } else {
     const SharedAttributeList attributes = MakeEmptyAttributeList();
-    const int32 registered = characterStyleName.IsEmpty() ? -1 : FindName(createdStyleNames, characterStyleName);
+    const int32 registered = characterStyleName.IsEmpty() ? -1 : createdStyleNames.Find(characterStyleName);
     if (registered >= 0) {
       const std::unique_ptr<AttributeBossList> inherited(
           createdStyleAttributes[static_cast<std::size_t>(registered)]->Duplicate());

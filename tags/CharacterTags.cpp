@@ -70,7 +70,7 @@ void TextScanner::ApplyFace(TagContext& context, bool bold) {
 
 void TextScanner::ApplyFont(TagContext& context, const WideString& wideName) {
   const PMString name(wideName);
-  if (FindName(missingFontNames, name) >= 0) return;
+  if (missingFontNames.Find(name) >= 0) return;
   const UID family = FindFontFamily(name, database);
   if (family == kInvalidUID) {
     WriteDiagnostic("no such font name %s\n", name.GetUTF8String().c_str());
