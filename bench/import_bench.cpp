@@ -1,7 +1,7 @@
 // import_bench: times the import of one XPress Tags file.
 //
 //   import_bench [--repeat N] FILE.xtg
-//   import_bench [--repeat N] --kind plain|tagged --bytes N
+//   import_bench [--repeat N] --kind plain|tagged|names --bytes N
 //
 // Each run imports the file into a fresh document through ImportSession, as
 // the brisko command does. With --kind and --bytes the input is generated
@@ -24,12 +24,8 @@
 #include <string>
 
 #include "app/ImportSession.h"
+#include "bench/XtgGenerator.h"
 
-namespace xtgbench {
-// From xtg_generate.cpp (built into this program without its main).
-enum class Kind { kPlain, kTagged };
-std::string GenerateXtg(Kind kind, std::size_t bytes);
-}  // namespace xtgbench
 
 namespace {
 
@@ -37,7 +33,7 @@ int Usage(const char* problem) {
   std::fprintf(stderr,
                "import_bench: %s\n"
                "Usage: import_bench [--repeat N] FILE.xtg\n"
-               "       import_bench [--repeat N] --kind plain|tagged --bytes N\n",
+               "       import_bench [--repeat N] --kind plain|tagged|names --bytes N\n",
                problem);
   return 64;
 }
@@ -125,13 +121,7 @@ int main(int argc, char** argv) {
   if (kindName || bytesText) {
     if (!kindName || !bytesText || !path.empty()) return Usage("give either FILE or both --kind and --bytes");
     xtgbench::Kind kind;
-    if (std::strcmp(kindName, "plain") == 0) {
-      kind = xtgbench::Kind::kPlain;
-    } else if (std::strcmp(kindName, "tagged") == 0) {
-      kind = xtgbench::Kind::kTagged;
-    } else {
-      return Usage("--kind must be plain or tagged");
-    }
+    if (!xtgbench::ParseKind(kindName, kind)) return Usage("--kind must be plain, tagged or names");
     const long long bytes = std::atoll(bytesText);
     if (bytes <= 0) return Usage("--bytes needs a positive number");
     if (!WriteTemporary(xtgbench::GenerateXtg(kind, static_cast<std::size_t>(bytes)), path)) {

@@ -1,152 +1,21 @@
 // xtg_generate: writes a synthetic XPress Tags file of an exact size, for the
 // import benchmark.
 //
-//   xtg_generate --kind plain|tagged --bytes N OUTPUT
-//
-// Both kinds start with the version header "<v1.70><e1>\r" and are 8-bit
-// Mac Central European text: words (some with Polish letters) in lines of
-// about 70 characters ending in CR LF, with an empty line between
-// paragraphs of a few lines. "tagged" adds, at the top, a paragraph style
-// and a character style definition (each on its own line), a tag about every
-// 20 characters (character attributes, sizes, scales, tracking, alignment,
-// style reverts, special characters) and "@Body:" at the start of some
-// paragraphs. The output depends only on the kind and the size.
-//
-// Built with XTG_GENERATE_NO_MAIN, this file only provides GenerateXtg for
-// import_bench.
-#include <cstddef>
-#include <cstdint>
+//   xtg_generate --kind plain|tagged|names --bytes N OUTPUT
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <string_view>
 
-namespace xtgbench {
+#include "bench/XtgGenerator.h"
 
-namespace {
-
-// Fixed-seed generator (SplitMix64): the same stream of numbers everywhere,
-// unlike the standard distributions.
-class Random {
- public:
-  explicit Random(std::uint64_t seed) : state_(seed) {}
-  std::uint64_t Next() {
-    std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-  }
-  std::size_t Below(std::size_t n) { return static_cast<std::size_t>(Next() % n); }
-
- private:
-  std::uint64_t state_;
-};
-
-// Words in Mac Central European bytes: \x88 a-ogonek, \x8D c-acute, \xAB
-// e-ogonek, \xB8 l-stroke, \xC4 n-acute, \x97 o-acute, \xE6 s-acute, \x90
-// z-acute, \xFD z-dot, \xFC L-stroke, \xE5 S-acute.
-constexpr std::string_view kWords[] = {
-    "the",       "import",    "of",          "text",         "page",       "layout",     "column",
-    "story",     "style",     "paragraph",   "with",         "and",        "a",          "in",
-    "to",        "font",      "size",        "leading",      "tracking",   "kerning",    "colour",
-    "document",  "frame",     "print",       "proof",        "edition",    "chapter",    "section",
-    "Lorem",     "ipsum",     "dolor",       "sit",          "amet",       "consectetur", "adipiscing",
-    "elit",      "sed",       "do",          "eiusmod",      "tempor",     "labore",     "magna",
-    "w",         "na",        "i",           "jest",         "to",         "nie",        "si\xAB",
-    "tekst",     "strona",    "\xB8\x88" "ka", "\x90r\x97" "d\xB8o",  "\xFD\x97\xB8ty",  "gr\xAB\xFC",
-    "\xE6wiat",  "ksi\x88\xFDka", "ko\xC4" "c\x97w", "pi\xAB\x8D", "m\x97j", "\xFC\x97" "d\x90",
-    "\xE5l\x88sk", "wydanie",  "rozdzia\xB8", "akapit",     "czcionka",   "kolumna",    "1998",
-    "2024",      "42",        "3,5",         "e.g.",         "(see",       "below)",     "well-known",
-};
-
-// Tags inserted into running text, in turn.
-constexpr std::string_view kTags[] = {
-    "<B>",    "<B>",  "<I>",   "<z12>", "<I>",    "<z$>", "<h90>",  "<U>",  "<h$>", "<t10>",  "<U>",
-    "<t$>",   "<\\t>", "<*C>",  "<K>",   "<K>",    "<$>",  "<z9.5>", "<*L>", "<P>",  "<k-5>",  "<k$>",
-    "<\\m>",  "<+>",  "<+>",   "<y110>", "<y$>",   "<*J>", "<b2>",   "<b$>", "<s80>", "<s$>",  "<H>",
-    "<H>",    "<$>",
-};
-
-constexpr std::string_view kHeader = "<v1.70><e1>\r";
-constexpr std::string_view kDefinitions = "@Body=[S\"\",\"\",\"\"]<*L>\r\n@Emph=<I>\r\n";
-
-void Append(std::string& out, std::string_view s) { out.append(s.data(), s.size()); }
-
-}  // namespace
-
-enum class Kind { kPlain, kTagged };
-
-// Returns the file's bytes: exactly `bytes` long when that is at least the
-// header's length (the header alone otherwise).
-std::string GenerateXtg(Kind kind, std::size_t bytes) {
-  const bool tagged = kind == Kind::kTagged;
-  std::string out;
-  out.reserve(bytes + 128);
-  Append(out, kHeader);
-  if (tagged && out.size() + kDefinitions.size() <= bytes) Append(out, kDefinitions);
-
-  Random random(tagged ? 0x5EEDF00Dull : 0x5EED1234ull);
-  std::size_t tagIndex = 0;
-  std::size_t lineLength = 0;          // characters in the current line
-  std::size_t sinceTag = 0;            // characters since the last tag
-  std::size_t linesInParagraph = 0;
-  std::size_t paragraphLines = 3 + random.Below(4);
-  bool paragraphStart = true;
-  std::string token;
-
-  for (;;) {
-    token.clear();
-    if (paragraphStart && tagged && random.Below(3) == 0) Append(token, "@Body:");
-    paragraphStart = false;
-    if (tagged && sinceTag >= 20) {
-      Append(token, kTags[tagIndex]);
-      tagIndex = (tagIndex + 1) % std::size(kTags);
-      sinceTag = 0;
-    }
-    const std::string_view word = kWords[random.Below(std::size(kWords))];
-    Append(token, word);
-    sinceTag += word.size() + 1;
-    lineLength += word.size() + 1;
-    if (lineLength >= 70) {
-      Append(token, "\r\n");
-      lineLength = 0;
-      if (++linesInParagraph >= paragraphLines) {
-        Append(token, "\r\n");  // an empty line between paragraphs
-        linesInParagraph = 0;
-        paragraphLines = 3 + random.Below(4);
-        paragraphStart = true;
-      }
-    } else {
-      token.push_back(' ');
-    }
-    if (out.size() + token.size() > bytes) break;
-    Append(out, token);
-  }
-  // Fill up to the exact size with plain letters; the file ends with a line
-  // end when there is room for one.
-  if (out.size() < bytes) {
-    const std::size_t room = bytes - out.size();
-    if (room >= 3) {
-      out.append(room - 2, 'x');
-      Append(out, "\r\n");
-    } else {
-      out.append(room, 'x');
-    }
-  }
-  return out;
-}
-
-}  // namespace xtgbench
-
-#ifndef XTG_GENERATE_NO_MAIN
 
 namespace {
 
 int Usage(const char* problem) {
   std::fprintf(stderr,
                "xtg_generate: %s\n"
-               "Usage: xtg_generate --kind plain|tagged --bytes N OUTPUT\n",
+               "Usage: xtg_generate --kind plain|tagged|names --bytes N OUTPUT\n",
                problem);
   return 64;
 }
@@ -173,13 +42,7 @@ int main(int argc, char** argv) {
   if (!kindName || !bytesText || !output) return Usage("--kind, --bytes and OUTPUT are needed");
 
   xtgbench::Kind kind;
-  if (std::strcmp(kindName, "plain") == 0) {
-    kind = xtgbench::Kind::kPlain;
-  } else if (std::strcmp(kindName, "tagged") == 0) {
-    kind = xtgbench::Kind::kTagged;
-  } else {
-    return Usage("--kind must be plain or tagged");
-  }
+  if (!xtgbench::ParseKind(kindName, kind)) return Usage("--kind must be plain, tagged or names");
   char* end = nullptr;
   const unsigned long long bytes = std::strtoull(bytesText, &end, 10);
   if (!end || *end != '\0' || bytes == 0) return Usage("--bytes needs a positive number");
@@ -197,5 +60,3 @@ int main(int argc, char** argv) {
   }
   return 0;
 }
-
-#endif
