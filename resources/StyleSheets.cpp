@@ -14,8 +14,6 @@ namespace {
 constexpr UTF16TextChar kCR = u'\r';
 constexpr UTF16TextChar kLF = u'\n';
 
-const char* Printable(const std::string& s) { return s.c_str(); }
-
 }  // namespace
 
 int32 FindStyleByName(const UIDRef& workspaceRef, const PMString& name, UID* result, StyleKind kind) {
@@ -67,7 +65,7 @@ int32 GetOrCreateStyle(StyleKind kind, const WideString& wideName, UID* result, 
     const AttributeBossList empty;
     (void)CreateStyle(name, workspace, &empty, kind, basedOn);
     if (FindStyleByName(workspaceRef, name, &style, kind) != 0) {
-      WriteDiagnostic("Could not get the newly created style named \"%s\".\n", Printable(name.GetUTF8String()));
+      WriteDiagnostic("Could not get the newly created style named \"%s\".\n", name.GetUTF8String().c_str());
     }
   }
   if (result) *result = style;
@@ -140,7 +138,7 @@ TextScanner::ConstructResult TextScanner::DefineCharacterStyle(const WideString&
   const UID style = LookUpStyle(StyleKind::kCharacter, name, &status);
   if (status != 0) {
     WriteDiagnostic("Could not get the newly created character style named \"%s\".\n",
-                    Printable(name.GetUTF8String()));
+                    name.GetUTF8String().c_str());
     return {pos, true};
   }
   if (style == kInvalidUID) return {pos, false};
@@ -178,7 +176,7 @@ TextScanner::ConstructResult TextScanner::DefineParagraphStyle(const WideString&
 
   if (LookUpStyle(StyleKind::kParagraph, name) != kInvalidUID) {
     existingParaStyleNames.push_back(name);
-    WriteDiagnostic("Para style with name \"%s\" already exist. Will not change.\n", Printable(name.GetUTF8String()));
+    WriteDiagnostic("Para style with name \"%s\" already exist. Will not change.\n", name.GetUTF8String().c_str());
   } else {
     const SharedAttributeList attributes = MakeEmptyAttributeList();
     const int32 registered = characterStyleName.IsEmpty() ? -1 : createdStyleNames.Find(characterStyleName);

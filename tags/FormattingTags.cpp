@@ -48,7 +48,8 @@ int32 TextScanner::ApplyListAtEnd(TagContext& context, ClassID strategy) {
 }
 
 void TextScanner::HandleFormattingElement(int32 code, const TagReader& reader, TagContext& context) {
-  // Numbers of kerning and tracking are thousandths of an em in fifths.
+  // Size and baseline shift are points as written, scales percentages, and
+  // kerning and tracking are scaled by 5/1000.
   const auto applyReal = [&](ClassID attributeClass, double value) {
     if (AddRealAttribute(context, attributeClass, value)) ApplyListAtEnd(context, kCharacterStrategy);
   };
