@@ -112,6 +112,9 @@ TEST_F(ScanLoopTest, PreScanLookAheadsEndingAtAColonStayLinear) {
   body += std::string(200000, '@') + ":";
   const Result result = ImportBody(body);
   EXPECT_EQ(result.errorCode, kSuccess);
+  // The main loop then reads one application of a style named by the rest.
+  EXPECT_EQ(TextOf(result), "\r");
+  EXPECT_EQ(ParagraphStyleAt(result, 0), std::string(199999, '@'));
 }
 
 }  // namespace
