@@ -63,38 +63,28 @@ UTF16TextChar EscapedNonBreakingCharacter(UTF16TextChar c) {
   }
 }
 
+// The numeric elements: a letter, then a number or '$' for the revert.
 struct NumericElement {
+  UTF16TextChar letter;
   TagCode value;
   TagCode revert;
 };
+constexpr NumericElement kNumericElements[] = {
+    {u'b', BaselineShift, BaselineShiftRevert}, {u'h', HorizontalScale, HorizontalScaleRevert},
+    {u'k', Kern, KernRevert},                   {u's', Shade, ShadeRevert},
+    {u't', Track, TrackRevert},                 {u'y', VerticalScale, VerticalScaleRevert},
+    {u'z', Size, SizeRevert},
+};
 
-// The numeric elements by their letter; false for any other character.
+// The numeric element of a letter; false for any other character.
 bool FindNumericElement(UTF16TextChar c, NumericElement& element) {
-  switch (c) {
-    case u'b':
-      element = {BaselineShift, BaselineShiftRevert};
+  for (const NumericElement& candidate : kNumericElements) {
+    if (candidate.letter == c) {
+      element = candidate;
       return true;
-    case u'h':
-      element = {HorizontalScale, HorizontalScaleRevert};
-      return true;
-    case u'k':
-      element = {Kern, KernRevert};
-      return true;
-    case u's':
-      element = {Shade, ShadeRevert};
-      return true;
-    case u't':
-      element = {Track, TrackRevert};
-      return true;
-    case u'y':
-      element = {VerticalScale, VerticalScaleRevert};
-      return true;
-    case u'z':
-      element = {Size, SizeRevert};
-      return true;
-    default:
-      return false;
+    }
   }
+  return false;
 }
 
 bool IsDigit(UTF16TextChar c) { return c >= u'0' && c <= u'9'; }
