@@ -11,12 +11,12 @@
 #       searched all names made so far would make the ratio about 1000.
 # Exits 0 when all targets are met, 1 when one is missed, 2 on a run error.
 #
-# Usage: bench/run_benchmarks.sh [BUILD_DIR]   (default /work/main/build-release)
+# Usage: bench/run_benchmarks.sh [BUILD_DIR]   (default: build-release in the repository)
 # REPEAT (environment, default 3): imports per process; the best time counts.
 # It builds nothing: build import_bench and xtg_generate first (README.md).
 set -euo pipefail
 
-build_dir="${1:-/work/main/build-release}"
+build_dir="${1:-$(cd "$(dirname "$0")/.." && pwd)/build-release}"
 repeat="${REPEAT:-3}"
 generate="$build_dir/bench/xtg_generate"
 bench="$build_dir/bench/import_bench"
