@@ -91,6 +91,16 @@ bool IsDigit(UTF16TextChar c) { return c >= u'0' && c <= u'9'; }
 
 }  // namespace
 
+void TagReader::ReadZeroOrList() {
+  // "0" switches the element off; otherwise its parenthesised list follows.
+  if (current == u'0') {
+    nameArgument.Clear();
+    Advance();
+  } else {
+    ReadBracketedList(u'(', u')');
+  }
+}
+
 void TagReader::SetText(const WideString& newText) {
   text = newText;
   position = 0;
@@ -225,12 +235,7 @@ TagCode TagReader::ReadParagraphElement() {
 
     case u'd':
       Advance();
-      if (current == u'0') {
-        nameArgument.Clear();
-        Advance();
-      } else {
-        ReadBracketedList(u'(', u')');
-      }
+      ReadZeroOrList();
       return DropCap;
 
     case u'h':
@@ -269,12 +274,7 @@ TagCode TagReader::ReadParagraphElement() {
       if (current != u'a' && current != u'b') return Unrecognised;
       const TagCode code = current == u'a' ? RuleAbove : RuleBelow;
       Advance();
-      if (current == u'0') {
-        nameArgument.Clear();
-        Advance();
-      } else {
-        ReadBracketedList(u'(', u')');
-      }
+      ReadZeroOrList();
       return code;
     }
 

@@ -54,5 +54,6 @@ class TagReader {
   void ReadQuotedString();
   void ReadNumber();
   void ReadBracketedList(UTF16TextChar open, UTF16TextChar close);
+  void ReadZeroOrList();
   void ReadStyleName();
 };

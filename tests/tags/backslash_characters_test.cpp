@@ -6,9 +6,9 @@
 
 namespace {
 
-class SpecialCharactersTest : public ImportFixture {};
+class BackslashCharactersTest : public ImportFixture {};
 
-TEST_F(SpecialCharactersTest, EachElementInsertsItsCharacter) {
+TEST_F(BackslashCharactersTest, EachElementInsertsItsCharacter) {
   const struct {
     const char* body;
     std::u16string text;
@@ -32,7 +32,7 @@ TEST_F(SpecialCharactersTest, EachElementInsertsItsCharacter) {
   }
 }
 
-TEST_F(SpecialCharactersTest, ElementsOfOneTagActInOrder) {
+TEST_F(BackslashCharactersTest, ElementsOfOneTagActInOrder) {
   // Bold, then the tab character, then italic: the tab is bold, not italic.
   const Result result = ImportBody("<f\"Liberation Sans\"B\\tI>x");
   const StoryText* story = Story(result);
@@ -45,7 +45,7 @@ TEST_F(SpecialCharactersTest, ElementsOfOneTagActInOrder) {
   EXPECT_EQ(face(1), "Bold Italic");
 }
 
-TEST_F(SpecialCharactersTest, DefinitionsInsertTheirSpecialCharactersToo) {
+TEST_F(BackslashCharactersTest, DefinitionsInsertTheirSpecialCharactersToo) {
   // The attribute text of a definition is read without its backslashes, so
   // the element has to be escaped twice.
   EXPECT_EQ(Story(ImportBody("@E=<\\\\t>\r\nx"))->Text(), u"\u0008x\r");
